@@ -1,0 +1,62 @@
+# The Windows side of the tree: Tandrel.exe, its framework, and what runs
+# under Wine (tests, benchmarks, stand-in programs).
+
+# ANSI Win32 throughout (no UNICODE); Windows 7 is the oldest target.
+# WIN32_LEAN_AND_MEAN keeps the old winsock.h out of windows.h, so that
+# winsock2.h can be included anywhere; other headers are included by name.
+add_compile_definitions(NOMINMAX STRICT WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
+# Static C and C++ runtimes: the programs run on a bare Windows.
+add_link_options(-static)
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# The MFC-shaped layer over plain Win32.
+add_library(tandrel_framework STATIC
+  framework/CmdTarget.cpp
+  framework/DataExchange.cpp
+  framework/Dialog.cpp
+  framework/ListBox.cpp
+  framework/MessageBox.cpp
+  framework/PaintDC.cpp
+  framework/ResourceString.cpp
+  framework/Sockets.cpp
+  framework/WinApp.cpp
+  framework/Wnd.cpp
+)
+target_link_libraries(tandrel_framework PUBLIC tandrel_core comctl32 ws2_32)
+
+# Everything of the program but its global application object, so that test
+# programs can link the real windows and store.
+add_library(tandrel_product STATIC
+  app/AboutDlg.cpp
+  mapping/ConnectorStore.cpp
+  portlist/TandrelDlg.cpp
+)
+target_link_libraries(tandrel_product PUBLIC tandrel_framework)
+
+# Icon and bitmaps, built from the text pictures in res/images.
+set(IMAGE_TOOL ${PROJECT_SOURCE_DIR}/res/images/make_images.py)
+set(RES_OUT ${CMAKE_BINARY_DIR}/res)
+file(MAKE_DIRECTORY ${RES_OUT})
+add_custom_command(
+  OUTPUT ${RES_OUT}/tandrel.ico
+  COMMAND ${Python3_EXECUTABLE} ${IMAGE_TOOL} ico ${RES_OUT}/tandrel.ico
+          ${PROJECT_SOURCE_DIR}/res/images/tandrel-32.txt
+          ${PROJECT_SOURCE_DIR}/res/images/tandrel-16.txt
+  DEPENDS ${IMAGE_TOOL} res/images/tandrel-32.txt res/images/tandrel-16.txt
+  COMMENT "Drawing icon 128")
+add_custom_target(tandrel_images DEPENDS ${RES_OUT}/tandrel.ico)
+
+# WinMain is an object of its own: from a static library the linker would not
+# pull it in, since only the C runtime's startup code refers to it.
+add_library(tandrel_entry OBJECT framework/AppEntry.cpp)
+target_link_libraries(tandrel_entry PRIVATE tandrel_framework)
+
+add_executable(Tandrel WIN32 app/Tandrel.cpp res/Tandrel.rc $<TARGET_OBJECTS:tandrel_entry>)
+target_include_directories(Tandrel PRIVATE ${RES_OUT} ${PROJECT_SOURCE_DIR}/res)
+set_source_files_properties(res/Tandrel.rc PROPERTIES
+  OBJECT_DEPENDS "${RES_OUT}/tandrel.ico;${PROJECT_SOURCE_DIR}/res/Tandrel.manifest;${PROJECT_SOURCE_DIR}/res/resource.h")
+add_dependencies(Tandrel tandrel_images)
+target_link_libraries(Tandrel PRIVATE tandrel_product)
+
+add_subdirectory(tests/wine)

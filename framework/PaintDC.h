@@ -1,0 +1,24 @@
+// The device context of one WM_PAINT: BeginPaint on construction, EndPaint on
+// destruction.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+
+    HDC m_hDC;
+    PAINTSTRUCT m_ps;
+
+private:
+    HWND m_hWnd;
+};

@@ -1,0 +1,53 @@
+// The port list window: one row per mapping of the connector configuration,
+// the table of COM numbers that new mappings must not take, and the commands
+// that change the rows and apply them.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/Framework.h"
+
+class CTandrelDlg : public CDialog {
+public:
+    explicit CTandrelDlg(CWnd* pParent = nullptr);
+
+    // Reads the row at index (-1: the selected row, which must exist) back
+    // into the four values of its mapping.
+    void ParseRow(int index, int& com_port, DWORD& ipa, WORD& net_port, int& mode) const;
+
+    // Writes one mapping to the connector configuration as sub-key
+    // "QVCOM<n>" and marks its COM number in use, whether or not the writes
+    // succeeded. Returns false when the mapping could not be written.
+    bool WriteMapping(int com_port, DWORD ipa, WORD net_port, int mode);
+
+    // Entry n non-zero: COM n exists or is mapped, and New must not offer it.
+    // 256 entries; entries are set, never cleared, while the window exists.
+    const BYTE* ComInUse() const { return m_comInUse; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // Called for system-menu commands: the about item opens the about box.
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    // Called to paint; draws the icon centred while the window is minimised.
+    void OnPaint();
+    // Called when the minimised window is dragged: the icon is the drag image.
+    HCURSOR OnQueryDragIcon();
+
+    bool m_bModified;
+    BYTE m_comInUse[256];
+    CButton m_btnEdit;
+    CButton m_btnDelete;
+    CButton m_btnConfigure;
+    HICON m_hIcon;
+    CListBox m_list;
+    CButton m_btnApply;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void MarkExistingComPorts();
+    void LoadMappings();
+    void AddAboutMenuItem();
+};

@@ -1,0 +1,24 @@
+// Identifiers of the program's resources and controls. Values are fixed: the
+// tests and the templates depend on them. A test checks that no value repeats.
+
+// Dialogs, icons, bitmaps and strings.
+#define IDD_ABOUTBOX                100
+#define IDS_ABOUTBOX                101
+#define IDD_TANDREL_DIALOG          102
+#define IDP_SOCKETS_INIT_FAILED     103
+#define IDR_MAINFRAME               128
+
+// Controls of the port list window.
+#define IDC_PORT_LIST               1000
+#define IDC_NEW                     1001
+#define IDC_EDIT                    1002
+#define IDC_DELETE                  1003
+#define IDC_CONFIGURE_QV            1004
+#define IDC_APPLY                   1017
+
+// System menu command of the about box (the low four bits are the system's).
+#define IDM_ABOUTBOX                0x0010
+
+#ifndef IDC_STATIC
+#define IDC_STATIC                  (-1)
+#endif
