@@ -8,6 +8,10 @@ add_compile_definitions(NOMINMAX STRICT WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 
 # Static C and C++ runtimes: the programs run on a bare Windows.
 add_link_options(-static)
 
+# Every program in one folder: the end-to-end tests start Tandrel.exe and the
+# stand-ins from the folder they run in.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The MFC-shaped layer over plain Win32.
@@ -60,3 +64,4 @@ add_dependencies(Tandrel tandrel_images)
 target_link_libraries(Tandrel PRIVATE tandrel_product)
 
 add_subdirectory(tests/wine)
+add_subdirectory(tests/bench)

@@ -1,0 +1,259 @@
+#include "tests/support/Driver.h"
+
+#include <stdexcept>
+
+namespace {
+
+std::string Narrow(const std::wstring& text)
+{
+    if (text.empty()) return std::string();
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                             nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length,
+                          nullptr, nullptr);
+    return narrow;
+}
+
+struct WindowsOfProcess {
+    DWORD processId;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindowOfProcess(HWND hWnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<WindowsOfProcess*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if (owner == search->processId && ::IsWindowVisible(hWnd)) search->windows.push_back(hWnd);
+    return TRUE;
+}
+
+bool IsDialog(HWND hWnd) { return ClassNameOf(hWnd) == "#32770"; }
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (::GetTickCount64() >= deadline) return false;
+        ::Sleep(20);
+    }
+}
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+ProgramUnderTest::ProgramUnderTest(const std::string& exeName)
+{
+    const std::string path = TestProgramFolder() + exeName;
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &m_info)) {
+        throw std::runtime_error("cannot start " + path);
+    }
+}
+
+ProgramUnderTest::~ProgramUnderTest()
+{
+    if (IsRunning()) {
+        ::TerminateProcess(m_info.hProcess, 99);
+        ::WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    ::CloseHandle(m_info.hThread);
+    ::CloseHandle(m_info.hProcess);
+}
+
+bool ProgramUnderTest::IsRunning() const
+{
+    return ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool ProgramUnderTest::WaitForExit(DWORD timeoutMs, DWORD* exitCode)
+{
+    if (::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (exitCode != nullptr) ::GetExitCodeProcess(m_info.hProcess, exitCode);
+    return true;
+}
+
+std::vector<HWND> ProgramUnderTest::TopLevelWindows() const
+{
+    WindowsOfProcess search = {m_info.dwProcessId, {}};
+    ::EnumWindows(&CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.windows;
+}
+
+HWND ProgramUnderTest::WaitForMainWindow(DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND hWnd : TopLevelWindows()) {
+                if (IsDialog(hWnd) && ::GetDlgItem(hWnd, 1000) != nullptr) found = hWnd;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    if (found == nullptr) throw std::runtime_error("the port list window did not appear");
+    m_mainWindow = found;
+    WaitUntilResponsive(found);
+    return found;
+}
+
+HWND ProgramUnderTest::FindDialog(const std::string& caption) const
+{
+    for (HWND hWnd : TopLevelWindows()) {
+        if (hWnd != m_mainWindow && IsDialog(hWnd) && WindowText(hWnd) == caption) return hWnd;
+    }
+    return nullptr;
+}
+
+HWND ProgramUnderTest::WaitForDialog(const std::string& caption, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(caption)) != nullptr; }, timeoutMs);
+    if (found == nullptr) throw std::runtime_error("no dialog \"" + caption + "\" appeared");
+    WaitUntilResponsive(found);
+    return found;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    // Wide calls: the ANSI ones lose text across processes under Wine.
+    const int length = ::GetWindowTextLengthW(hWnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hWnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return Narrow(text);
+}
+
+std::string ClassNameOf(HWND hWnd)
+{
+    char name[256] = {};
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    return name;
+}
+
+std::vector<std::string> ListRows(HWND list)
+{
+    std::vector<std::string> rows;
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT copied = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                              reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        rows.push_back(Narrow(text));
+    }
+    return rows;
+}
+
+int ListSelection(HWND list) { return static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0)); }
+
+bool IsControlEnabled(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return ::IsWindowEnabled(control) != FALSE;
+}
+
+bool IsControlVisible(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return ::IsWindowVisible(control) != FALSE;
+}
+
+std::vector<std::string> StaticTexts(HWND dialog)
+{
+    std::vector<std::string> texts;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const LONG type = ::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK;
+        const bool picture = type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
+        if (ClassNameOf(child) == "Static" && !picture) {
+            const std::string text = WindowText(child);
+            if (!text.empty()) texts.push_back(text);
+        }
+    }
+    return texts;
+}
+
+void WaitUntilResponsive(HWND hWnd, DWORD timeoutMs)
+{
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) &&
+        ::IsWindow(hWnd)) {
+        throw std::runtime_error("the window \"" + WindowText(hWnd) + "\" does not respond");
+    }
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    HWND button = ::GetDlgItem(dialog, id);
+    if (button == nullptr) throw std::runtime_error("no button " + std::to_string(id));
+    if (!::IsWindowVisible(button) || !::IsWindowEnabled(button)) {
+        throw std::runtime_error("button \"" + WindowText(button) + "\" cannot be pressed");
+    }
+    WaitUntilResponsive(dialog);
+    // Posted, not sent: the click may open a modal dialog in the program.
+    ::PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void ClickListRow(HWND list, int index)
+{
+    WaitUntilResponsive(list);
+    const LRESULT top = ::SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    const LRESULT height = ::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const int y = static_cast<int>((index - top) * height + height / 2);
+    const LPARAM at = MAKELPARAM(5, y);
+    ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageW(list, WM_LBUTTONUP, 0, at);
+    WaitUntilResponsive(list);
+}
+
+void PressKey(HWND hWnd, UINT virtualKey)
+{
+    const UINT scanCode = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    ::PostMessageW(hWnd, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
+    const UINT character = ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR);
+    if (character != 0) ::PostMessageW(hWnd, WM_CHAR, character, 1 | (scanCode << 16));
+    ::PostMessageW(hWnd, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | 0xC0000000u);
+}
+
+void PostSystemCommand(HWND hWnd, UINT command)
+{
+    WaitUntilResponsive(hWnd);
+    ::PostMessageW(hWnd, WM_SYSCOMMAND, command, 0);
+}
+
+void TypeChord(HWND window, std::initializer_list<WORD> keys)
+{
+    WaitUntilResponsive(window);
+    ::SetForegroundWindow(window);
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}

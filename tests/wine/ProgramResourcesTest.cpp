@@ -1,0 +1,163 @@
+// Tandrel.exe's resources as built: dialog layouts, icon, strings, version and
+// manifest, read from the executable without running it.
+#include <gtest/gtest.h>
+
+
+#include <string>
+#include <vector>
+
+#include "tests/support/DialogTemplate.h"
+#include "tests/support/Driver.h"
+
+namespace {
+
+const std::string kExe = TestProgramFolder() + "Tandrel.exe";
+const DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+struct ExpectedControl {
+    int id;
+    const char* className;
+    const char* text;
+    short x, y, cx, cy;
+    DWORD style;
+};
+
+void ExpectControls(const DialogTemplate& dialog, const std::vector<ExpectedControl>& expected)
+{
+    ASSERT_EQ(dialog.controls.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const TemplateControl& actual = dialog.controls[i];
+        const ExpectedControl& want = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\"");
+        EXPECT_EQ(actual.id, want.id);
+        EXPECT_EQ(actual.className, want.className);
+        EXPECT_EQ(actual.text, want.text);
+        EXPECT_EQ(actual.x, want.x);
+        EXPECT_EQ(actual.y, want.y);
+        EXPECT_EQ(actual.cx, want.cx);
+        EXPECT_EQ(actual.cy, want.cy);
+        EXPECT_EQ(actual.style, want.style) << std::hex << actual.style << " vs " << want.style;
+        EXPECT_EQ(actual.exStyle, 0u);
+    }
+}
+
+TEST(ProgramResources, PortListWindowTemplate)
+{
+    const DialogTemplate dialog = LoadDialogTemplate(kExe, 102);
+    EXPECT_EQ(dialog.caption, "Tandrel");
+    EXPECT_EQ(dialog.cx, 320);
+    EXPECT_EQ(dialog.cy, 164);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
+    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(dialog.exStyle, DWORD(WS_EX_APPWINDOW));
+
+    const DWORD button = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+    ExpectControls(dialog, {
+        {IDOK, "Button", "OK", 209, 143, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+        {1001, "Button", "New", 263, 15, 50, 14, button},
+        {1002, "Button", "Edit", 263, 34, 50, 14, button},
+        {1003, "Button", "Delete", 263, 53, 50, 14, button},
+        {1004, "Button", "Configure QV", 263, 72, 50, 14, button},
+        {1000, "ListBox", "", 7, 7, 250, 128,
+         kChild | LBS_SORT | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+             WS_BORDER | WS_TABSTOP},
+        {1017, "Button", "Apply", 154, 143, 50, 14, button},
+        {IDCANCEL, "Button", "Cancel", 263, 143, 50, 14, button},
+    });
+}
+
+TEST(ProgramResources, AboutBoxTemplate)
+{
+    const DialogTemplate dialog = LoadDialogTemplate(kExe, 100);
+    EXPECT_EQ(dialog.caption, "About Tandrel");
+    EXPECT_EQ(dialog.cx, 235);
+    EXPECT_EQ(dialog.cy, 55);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
+    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(dialog.exStyle, 0u);
+    ExpectControls(dialog, {
+        {-1, "Static", "#128", 11, 17, 20, 20, kChild | SS_ICON},
+        {-1, "Static", "Tandrel Version 1.0", 40, 10, 119, 8, kChild | SS_LEFT | SS_NOPREFIX},
+        {IDOK, "Button", "OK", 178, 7, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+    });
+}
+
+class ProgramModule : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        module = ::LoadLibraryExA(kExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr);
+    }
+    void TearDown() override { ::FreeLibrary(module); }
+
+    std::string Resource(LPCSTR type, int id) const
+    {
+        HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), type);
+        if (found == nullptr) return std::string();
+        const char* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
+        return std::string(data, ::SizeofResource(module, found));
+    }
+    HMODULE module = nullptr;
+};
+
+TEST_F(ProgramModule, StringTable)
+{
+    char text[256];
+    ASSERT_GT(::LoadStringA(module, 101, text, sizeof(text)), 0);
+    EXPECT_STREQ(text, "&About Tandrel...");
+    ASSERT_GT(::LoadStringA(module, 103, text, sizeof(text)), 0);
+    EXPECT_STREQ(text, "Windows sockets initialization failed.");
+}
+
+TEST_F(ProgramModule, IconHas32And16PixelImagesOf16Colours)
+{
+    const std::string group = Resource(MAKEINTRESOURCEA(14), 128);  // RT_GROUP_ICON
+    ASSERT_GE(group.size(), 6u);
+    const unsigned count = static_cast<unsigned char>(group[4]);
+    ASSERT_EQ(group.size(), 6u + 14u * count);
+    std::vector<std::pair<int, int>> sizes;
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned char* entry = reinterpret_cast<const unsigned char*>(group.data()) + 6 + 14 * i;
+        const int bitCount = entry[6] | (entry[7] << 8);
+        EXPECT_EQ(bitCount, 4) << "image " << i;
+        sizes.push_back({entry[0], entry[1]});
+    }
+    EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{32, 32}, {16, 16}}));
+}
+
+TEST_F(ProgramModule, ManifestAsksForAdministratorRights)
+{
+    const std::string manifest = Resource(MAKEINTRESOURCEA(24), 1);  // RT_MANIFEST
+    EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos);
+}
+
+TEST(ProgramResources, VersionInformation)
+{
+    DWORD handle = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(kExe.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(::GetFileVersionInfoA(kExe.c_str(), 0, size, data.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+
+    for (const char* name : {"ProductName", "FileDescription"}) {
+        char* text = nullptr;
+        const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(::VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
+        EXPECT_STREQ(text, "Tandrel");
+    }
+    char* version = nullptr;
+    ASSERT_TRUE(::VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\ProductVersion",
+                                 reinterpret_cast<void**>(&version), &length));
+    EXPECT_STREQ(version, "1.0");
+}
+
+}  // namespace
