@@ -1,6 +1,5 @@
 #include "framework/Dialog.h"
 
-#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -49,11 +48,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
     dialog->SubclassWindowProc(hWnd);
     try {
         return dialog->OnInitDialog();
-    } catch (const std::exception& error) {
-        AfxMessageBox((std::string("An unexpected error occurred: ") + error.what()).c_str(),
-                      MB_OK | MB_ICONSTOP);
     } catch (...) {
-        AfxMessageBox("An unexpected error occurred", MB_OK | MB_ICONSTOP);
+        AfxReportCurrentException();
     }
     ::EndDialog(hWnd, -1);
     return FALSE;

@@ -1,5 +1,6 @@
 #include "framework/MessageBox.h"
 
+#include <exception>
 #include <string>
 
 #include "framework/ResourceString.h"
@@ -29,4 +30,16 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType)
     std::string text;
     AfxLoadString(nIDPrompt, text);
     return AfxMessageBox(text.c_str(), nType);
+}
+
+void AfxReportCurrentException()
+{
+    std::string text = "An unexpected error occurred";
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        text += std::string(": ") + error.what();
+    } catch (...) {
+    }
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONSTOP);
 }

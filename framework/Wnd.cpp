@@ -1,7 +1,5 @@
 #include "framework/Wnd.h"
 
-#include <exception>
-
 #include "framework/MessageBox.h"
 
 namespace {
@@ -9,15 +7,6 @@ namespace {
 // Links a window to the CWnd that runs it; a property leaves the window's own
 // user data alone.
 const char kWindowObjectProperty[] = "Tandrel.CWnd";
-
-// No exception may unwind through Windows' own frames: it is stopped at the
-// window procedure and shown.
-void ReportUnexpectedError(const char* what)
-{
-    std::string text = "An unexpected error occurred";
-    if (what != nullptr && *what != '\0') text += std::string(": ") + what;
-    AfxMessageBox(text.c_str(), MB_OK | MB_ICONSTOP);
-}
 
 }  // namespace
 
@@ -153,10 +142,9 @@ LRESULT CALLBACK CWnd::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         if (!pWnd->OnWndMsg(message, wParam, lParam, &result)) {
             result = pWnd->DefWindowProc(message, wParam, lParam);
         }
-    } catch (const std::exception& error) {
-        ReportUnexpectedError(error.what());
     } catch (...) {
-        ReportUnexpectedError(nullptr);
+        // No exception may unwind through Windows' own frames.
+        AfxReportCurrentException();
     }
     pWnd->m_currentMessage = outer;
 
