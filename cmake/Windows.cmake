@@ -17,8 +17,10 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # The MFC-shaped layer over plain Win32.
 add_library(tandrel_framework STATIC
   framework/CmdTarget.cpp
+  framework/ComboBox.cpp
   framework/DataExchange.cpp
   framework/Dialog.cpp
+  framework/IPAddressCtrl.cpp
   framework/ListBox.cpp
   framework/MessageBox.cpp
   framework/PaintDC.cpp
@@ -33,7 +35,14 @@ target_link_libraries(tandrel_framework PUBLIC tandrel_core comctl32 ws2_32)
 # programs can link the real windows and store.
 add_library(tandrel_product STATIC
   app/AboutDlg.cpp
+  apply/ApplyToConnector.cpp
+  apply/ControlProgram.cpp
+  apply/RunCommand.cpp
+  editdlg/DeviceWebPage.cpp
+  editdlg/cDlgEditRec.cpp
   mapping/ConnectorStore.cpp
+  mapping/RegistryText.cpp
+  portlist/PortListCommands.cpp
   portlist/TandrelDlg.cpp
 )
 target_link_libraries(tandrel_product PUBLIC tandrel_framework)
@@ -63,5 +72,6 @@ set_source_files_properties(res/Tandrel.rc PROPERTIES
 add_dependencies(Tandrel tandrel_images)
 target_link_libraries(Tandrel PRIVATE tandrel_product)
 
+add_subdirectory(tools)
 add_subdirectory(tests/wine)
 add_subdirectory(tests/bench)

@@ -3,8 +3,11 @@
 
 #include "framework/Button.h"
 #include "framework/CmdTarget.h"
+#include "framework/ComboBox.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include "framework/IPAddressCtrl.h"
 #include "framework/ListBox.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
@@ -12,5 +15,6 @@
 #include "framework/PaintDC.h"
 #include "framework/ResourceString.h"
 #include "framework/Sockets.h"
+#include "framework/Static.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"

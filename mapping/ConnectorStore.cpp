@@ -1,10 +1,10 @@
 #include "mapping/ConnectorStore.h"
 
-#include <new>
 #include <vector>
 
 #include "framework/ListBox.h"
 #include "mapping/MappingValues.h"
+#include "mapping/RegistryText.h"
 #include "mapping/RowText.h"
 
 const char kConnectorConfigPath[] = "SOFTWARE\\ELTIMA Software\\SEC\\Config";
@@ -20,37 +20,6 @@ HKEY OpenConfigKey()
     return key;
 }
 
-namespace {
-
-// The value's bytes as text, up to the first zero byte or the stored length.
-// Reads into a buffer of exactly the size the registry reported: a value that
-// grew in between makes the read fail (ERROR_MORE_DATA), never overflow.
-LONG QueryText(HKEY key, const char* valueName, std::string& text)
-{
-    DWORD size = 0;
-    LONG status = ::RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size);
-    if (status != ERROR_SUCCESS) return status;
-
-    std::vector<char> buffer;
-    try {
-        buffer.resize(size > 0 ? size : 1);
-    } catch (const std::bad_alloc&) {
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
-    DWORD stored = size;
-    status = ::RegQueryValueExA(key, valueName, nullptr, nullptr,
-                                reinterpret_cast<BYTE*>(buffer.data()), &stored);
-    if (status != ERROR_SUCCESS) return status;
-
-    const size_t length = stored < size ? stored : size;
-    size_t end = 0;
-    while (end < length && buffer[end] != '\0') ++end;
-    text.assign(buffer.data(), end);
-    return ERROR_SUCCESS;
-}
-
-}  // namespace
-
 std::string ReadString(HKEY key, const char* subKeyName, const char* valueName,
                        const char* fallback)
 {
@@ -59,7 +28,7 @@ std::string ReadString(HKEY key, const char* subKeyName, const char* valueName,
         return fallback;
     }
     std::string text;
-    const LONG status = QueryText(subKey, valueName, text);
+    const LONG status = QueryValueText(subKey, valueName, text);
     ::RegCloseKey(subKey);
     return status == ERROR_SUCCESS ? text : std::string(fallback);
 }
@@ -111,4 +80,25 @@ bool StoreMapping(const PortRecord& record)
     }
     if (configKey != nullptr) ::RegCloseKey(configKey);
     return allWritten;
+}
+
+bool DeleteAllMappings(std::vector<std::string>& undeletable)
+{
+    undeletable.clear();
+    HKEY configKey = OpenConfigKey();
+    if (configKey == nullptr) return false;
+
+    // Each deletion moves the next sub-key to the front, so the index only
+    // moves past sub-keys that cannot be deleted (they have sub-keys of their
+    // own, or the user may not delete them); the loop always ends.
+    char name_buffer[256];
+    DWORD index = 0;
+    while (::RegEnumKeyA(configKey, index, name_buffer, sizeof(name_buffer)) == ERROR_SUCCESS) {
+        if (::RegDeleteKeyA(configKey, name_buffer) != ERROR_SUCCESS) {
+            undeletable.push_back(name_buffer);
+            ++index;
+        }
+    }
+    ::RegCloseKey(configKey);
+    return true;
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "mapping/PortRecord.h"
 
@@ -37,3 +38,8 @@ LONG WriteString(HKEY key, const char* valueName, const std::string& text);
 // the configuration key and the sub-key as needed. True when the sub-key could
 // be created and every value was written.
 bool StoreMapping(const PortRecord& record);
+
+// Deletes every sub-key of the configuration key, whatever its name, and puts
+// the names of those that could not be deleted into undeletable. False when
+// the configuration key could not be opened.
+bool DeleteAllMappings(std::vector<std::string>& undeletable);

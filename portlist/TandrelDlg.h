@@ -3,9 +3,17 @@
 // that change the rows and apply them.
 #pragma once
 
-#include <cstdint>
+#include <array>
+#include <string>
 
 #include "framework/Framework.h"
+
+// What an apply sequence achieved.
+enum class ApplyOutcome {
+    Applied,       // the rows were written (the control program may have failed)
+    NotInstalled,  // no control program path: nothing was run or written
+    NotSaved,      // the rows could not all be written to the connector configuration
+};
 
 class CTandrelDlg : public CDialog {
 public:
@@ -20,6 +28,11 @@ public:
     // succeeded. Returns false when the mapping could not be written.
     bool WriteMapping(int com_port, DWORD ipa, WORD net_port, int mode);
 
+    // Makes the connector configuration match the rows: runs the control
+    // program with "disable", deletes every sub-key, writes one per row in
+    // list order, runs it with "enable". Shows its own messages.
+    ApplyOutcome ApplyToConnector();
+
     // Entry n non-zero: COM n exists or is mapped, and New must not offer it.
     // 256 entries; entries are set, never cleared, while the window exists.
     const BYTE* ComInUse() const { return m_comInUse; }
@@ -27,6 +40,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // OK applies pending changes, then closes.
+    void OnOK() override;
+    // Cancel closes, after asking whether pending changes may be discarded.
+    void OnCancel() override;
 
     // Called for system-menu commands: the about item opens the about box.
     void OnSysCommand(UINT nID, LPARAM lParam);
@@ -34,6 +51,14 @@ protected:
     void OnPaint();
     // Called when the minimised window is dragged: the icon is the drag image.
     HCURSOR OnQueryDragIcon();
+
+    // Called for the port list's buttons and selection changes.
+    void OnConfigureDevice();
+    void OnDelete();
+    void OnEdit();
+    void OnNew();
+    void OnListSelChange();
+    void OnApply();
 
     bool m_bModified;
     BYTE m_comInUse[256];
@@ -50,4 +75,12 @@ private:
     void MarkExistingComPorts();
     void LoadMappings();
     void AddAboutMenuItem();
+
+    // The numbers New must not offer: m_comInUse, and the COM numbers that
+    // rows already carry (a second row for the same number would be lost when
+    // both are written to the same sub-key).
+    std::array<BYTE, 256> ComNumbersNotOffered() const;
+    bool HasSelection() const;
+    void AddRowAndSelect(const std::string& row);
+    void SetModified(bool modified);
 };

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # One command to try Tandrel: installs what is missing, builds, and starts
 # Tandrel.exe under Wine in a prefix of its own (.run/prefix, kept between
-# runs so that applied changes stay). On a machine without a display it runs
+# runs so that applied changes stay). The stand-in connector control program
+# is registered as Tandrel's control program, so Apply works; its calls are
+# logged to .run/connector-control.log. On a machine without a display it runs
 # under Xvfb, saves a screenshot to .run/screenshot.png and closes again.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +25,12 @@ if [ ! -d "$WINEPREFIX" ]; then
   wine regedit /S "$(winepath -w "$top/tools/demo/demo-mappings.reg")"
   wineserver -w
 fi
+
+# The stand-in connector control program (tools/connector-control).
+wine reg add 'HKLM\SOFTWARE\Corvane\Tandrel' /v TandrelExe \
+  /d "$(winepath -w "$top/build/win/bin/connector-control.exe")" /f >/dev/null
+export TANDREL_STANDIN_LOG
+TANDREL_STANDIN_LOG=$(winepath -w "$run/connector-control.log")
 
 if [ "$headless" = 1 ]; then
   trap end_wine EXIT

@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "mapping/ProtocolItem.h"
 #include "mapping/RowText.h"
 
 namespace {
@@ -107,6 +108,31 @@ TEST(ParseRowText, ReadsRowsItDidNotMake)
         expected.mode = row.mode;
         const PortRecord parsed = ParseRowText(row.text);
         EXPECT_EQ(parsed, expected) << '"' << row.text << "\" gave " << Describe(parsed);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProtocolItem, ConvertsBetweenKindsAndTheDialogsItems)
+{
+    EXPECT_EQ(ProtocolItemOfKind(ProtocolTcpClient), 0);
+    EXPECT_EQ(ProtocolItemOfKind(ProtocolUdp), 1);
+    EXPECT_EQ(ProtocolItemOfKind(ProtocolTelnetClient), kNoProtocolItem);
+    EXPECT_EQ(ProtocolItemOfKind(7), 0);
+
+    EXPECT_EQ(KindOfProtocolItem(0, ProtocolTelnetClient), ProtocolTcpClient);
+    EXPECT_EQ(KindOfProtocolItem(1, ProtocolTelnetClient), ProtocolUdp);
+    // Nothing chosen: a Telnet row stays Telnet, a new row is a TCP client.
+    EXPECT_EQ(KindOfProtocolItem(kNoProtocolItem, ProtocolTelnetClient), ProtocolTelnetClient);
+    EXPECT_EQ(KindOfProtocolItem(kNoProtocolItem, ProtocolTcpClient), ProtocolTcpClient);
+    EXPECT_EQ(KindOfProtocolItem(2, ProtocolUdp), ProtocolUdp);
+
+    // Every kind a row can show comes back unchanged through an edit that
+    // leaves the item as preselected.
+    for (int kind : {ProtocolTcpClient, ProtocolTelnetClient, ProtocolUdp}) {
+        EXPECT_EQ(KindOfProtocolItem(ProtocolItemOfKind(kind), kind), kind);
     }
 }
 

@@ -128,12 +128,45 @@ HWND ProgramUnderTest::WaitForDialog(const std::string& caption, DWORD timeoutMs
 
 std::string WindowText(HWND hWnd)
 {
-    // Wide calls: the ANSI ones lose text across processes under Wine.
-    const int length = ::GetWindowTextLengthW(hWnd);
+    // Wide messages: the ANSI ones lose text across processes under Wine.
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(hWnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kUiTimeoutMs, &length)) {
+        return std::string();
+    }
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(hWnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                          SMTO_NORMAL, kUiTimeoutMs, &copied);
+    text.resize(static_cast<size_t>(copied));
     return Narrow(text);
+}
+
+std::vector<std::string> ComboItems(HWND combo)
+{
+    std::vector<std::string> items;
+    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT copied = ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                              reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo) { return static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+void SetControlText(HWND control, const std::string& text)
+{
+    const std::wstring wide(text.begin(), text.end());
+    ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void SelectComboItem(HWND combo, int index)
+{
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 std::string ClassNameOf(HWND hWnd)
@@ -198,7 +231,9 @@ void WaitUntilResponsive(HWND hWnd, DWORD timeoutMs)
     }
 }
 
-void ClickButton(HWND dialog, int id)
+namespace {
+
+HWND PressableButton(HWND dialog, int id)
 {
     HWND button = ::GetDlgItem(dialog, id);
     if (button == nullptr) throw std::runtime_error("no button " + std::to_string(id));
@@ -206,8 +241,25 @@ void ClickButton(HWND dialog, int id)
         throw std::runtime_error("button \"" + WindowText(button) + "\" cannot be pressed");
     }
     WaitUntilResponsive(dialog);
+    return button;
+}
+
+}  // namespace
+
+void ClickButton(HWND dialog, int id)
+{
     // Posted, not sent: the click may open a modal dialog in the program.
-    ::PostMessageW(button, BM_CLICK, 0, 0);
+    ::PostMessageW(PressableButton(dialog, id), BM_CLICK, 0, 0);
+}
+
+void PressButton(HWND dialog, int id)
+{
+    // Sent: the call returns once the click's handler has run.
+    HWND button = PressableButton(dialog, id);
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, kUiTimeoutMs, &result)) {
+        throw std::runtime_error("pressing \"" + WindowText(button) + "\" did not finish");
+    }
 }
 
 void ClickListRow(HWND list, int index)
@@ -217,9 +269,9 @@ void ClickListRow(HWND list, int index)
     const LRESULT height = ::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
     const int y = static_cast<int>((index - top) * height + height / 2);
     const LPARAM at = MAKELPARAM(5, y);
-    ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::PostMessageW(list, WM_LBUTTONUP, 0, at);
-    WaitUntilResponsive(list);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(list, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_NORMAL, kUiTimeoutMs, &result);
+    ::SendMessageTimeoutW(list, WM_LBUTTONUP, 0, at, SMTO_NORMAL, kUiTimeoutMs, &result);
 }
 
 void PressKey(HWND hWnd, UINT virtualKey)

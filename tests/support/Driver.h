@@ -51,6 +51,8 @@ private:
 std::string TestProgramFolder();
 
 // Window contents, read across processes.
+// The text a window or control holds (asked with WM_GETTEXT, so that edit
+// and combo box fields give their contents).
 std::string WindowText(HWND hWnd);
 std::string ClassNameOf(HWND hWnd);
 std::vector<std::string> ListRows(HWND list);
@@ -65,12 +67,25 @@ std::vector<std::string> StaticTexts(HWND dialog);
 // loop ends the thread may stay busy for a while).
 void WaitUntilResponsive(HWND hWnd, DWORD timeoutMs = kUiTimeoutMs);
 
-// Presses an enabled, visible button of a dialog. Throws when the user could
-// not press it.
+// The items of a combo box, and its selected item (-1 when none).
+std::vector<std::string> ComboItems(HWND combo);
+int ComboSelection(HWND combo);
+
+// Presses an enabled, visible button of a dialog, and returns at once: for
+// clicks that open a dialog or message box, which the test then waits for.
+// Throws when the user could not press the button.
 void ClickButton(HWND dialog, int id);
 
+// Presses a button and returns once the program has handled the click: for
+// clicks that open no dialog or message box.
+void PressButton(HWND dialog, int id);
+
+// Filling in controls the way typing or choosing from a list leaves them.
+void SetControlText(HWND control, const std::string& text);
+void SelectComboItem(HWND combo, int index);
+
 // Clicks a row of a list box with the mouse (selecting it, with the list's
-// own notification to its dialog).
+// own notification to its dialog); returns once the program has handled it.
 void ClickListRow(HWND list, int index);
 
 // Sends a key press (down, character for printable keys, up) to a window.

@@ -1,11 +1,13 @@
 #include "tests/support/Registry.h"
 
+#include <sddl.h>
+
 #include <iomanip>
 #include <ostream>
 #include <stdexcept>
 
 const char kConfigKeyPath[] = "SOFTWARE\\ELTIMA Software\\SEC\\Config";
-const char kOwnKeyPath[] = "SOFTWARE\\Corvane\\Tandrel\\";
+const char kTandrelKeyPath[] = "SOFTWARE\\Corvane\\Tandrel\\";
 
 bool operator==(const RawValue& a, const RawValue& b)
 {
@@ -29,8 +31,30 @@ RawValue Sz(const std::string& text) { return {REG_SZ, text + std::string(1, '\0
 RawValue MultiSz(const std::string& text) { return {REG_MULTI_SZ, text + std::string(2, '\0')}; }
 RawValue Raw(DWORD type, const std::string& bytes) { return {type, bytes}; }
 
+namespace {
+
+void SetKeyAccess(const char* path, const char* sddl)
+{
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
+        ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        ::LocalFree(descriptor);
+    }
+    ::RegCloseKey(key);
+}
+
+}  // namespace
+
+// Everyone may read; only changing the access rules and deleting stay open,
+// so that the test can clean up.
+void MakeMachineKeyReadOnly(const char* path) { SetKeyAccess(path, "D:P(A;;KRSDWD;;;WD)"); }
+void MakeMachineKeyWritable(const char* path) { SetKeyAccess(path, "D:P(A;;KA;;;WD)"); }
+
 void DeleteMachineKey(const char* path)
 {
+    MakeMachineKeyWritable(path);
     const LONG status = ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, path);
     if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) {
         ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);

@@ -26,11 +26,16 @@ RawValue Raw(DWORD type, const std::string& bytes);
 using RawValues = std::map<std::string, RawValue>;
 
 extern const char kConfigKeyPath[];      // the connector configuration
-extern const char kOwnKeyPath[];         // the program's own settings key
+extern const char kTandrelKeyPath[];         // the program's own settings key
 
-// Deletes a key of HKEY_LOCAL_MACHINE with everything below it; no error when
-// it does not exist.
+// Deletes a key of HKEY_LOCAL_MACHINE with everything below it, even one a
+// test made read-only; no error when it does not exist.
 void DeleteMachineKey(const char* path);
+
+// Lets everyone read the key but nobody change it, as for a user without
+// administrator rights; MakeMachineKeyWritable undoes it.
+void MakeMachineKeyReadOnly(const char* path);
+void MakeMachineKeyWritable(const char* path);
 bool MachineKeyExists(const char* path);
 
 // Creates sub-key name of the connector configuration with these values.
