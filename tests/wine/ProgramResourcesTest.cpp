@@ -30,7 +30,8 @@ void ExpectControls(const DialogTemplate& dialog, const std::vector<ExpectedCont
         const ExpectedControl& want = expected[i];
         SCOPED_TRACE("control " + std::to_string(i) + " \"" + want.text + "\"");
         EXPECT_EQ(actual.id, want.id);
-        EXPECT_EQ(actual.className, want.className);
+        EXPECT_EQ(::lstrcmpiA(actual.className.c_str(), want.className), 0)  // case does not matter
+            << actual.className << " vs " << want.className;
         EXPECT_EQ(actual.text, want.text);
         EXPECT_EQ(actual.x, want.x);
         EXPECT_EQ(actual.y, want.y);
@@ -84,6 +85,35 @@ TEST(ProgramResources, AboutBoxTemplate)
     });
 }
 
+TEST(ProgramResources, EditDialogTemplate)
+{
+    const DialogTemplate dialog = LoadDialogTemplate(kExe, 129);
+    EXPECT_EQ(dialog.caption, "Dialog");
+    EXPECT_EQ(dialog.cx, 293);
+    EXPECT_EQ(dialog.cy, 74);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
+    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(dialog.exStyle, 0u);
+
+    const DWORD button = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+    const DWORD label = kChild | WS_GROUP | SS_LEFT;  // the resource compiler's LTEXT
+    ExpectControls(dialog, {
+        {IDOK, "Button", "OK", 178, 53, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+        {IDCANCEL, "Button", "Cancel", 236, 53, 50, 14, button},
+        {-1, "Static", "Device IP", 7, 10, 32, 8, label},
+        {1005, "SysIPAddress32", "", 68, 7, 100, 15, kChild | WS_TABSTOP},
+        {1006, "Button", "Find", 235, 7, 50, 14, button},
+        {-1, "Static", "Device Port", 7, 30, 38, 8, label},
+        {1007, "Edit", "", 68, 27, 40, 14, kChild | ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {-1, "Static", "Com Port", 7, 48, 30, 8, label},
+        {1008, "ComboBox", "", 68, 46, 48, 113, kChild | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP},
+        {1009, "Static", "", 69, 47, 37, 8, label},
+        {1011, "Button", "Configure", 177, 7, 50, 14, button},
+        {1014, "ComboBox", "", 117, 28, 57, 94, kChild | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
+    });
+}
+
 class ProgramModule : public ::testing::Test {
 protected:
     void SetUp() override
@@ -110,6 +140,17 @@ TEST_F(ProgramModule, StringTable)
     EXPECT_STREQ(text, "&About Tandrel...");
     ASSERT_GT(::LoadStringA(module, 103, text, sizeof(text)), 0);
     EXPECT_STREQ(text, "Windows sockets initialization failed.");
+}
+
+// What the edit dialog's protocol list is filled with when it is created.
+TEST_F(ProgramModule, EditDialogInitialisationData)
+{
+    std::string expected;
+    for (const char* item : {"TCP", "UDP"}) {
+        expected += std::string("\xF6\x03\x03\x04\x04\x00\x00\x00", 8) + item + std::string(1, '\0');
+    }
+    expected += std::string(2, '\0');
+    EXPECT_EQ(Resource(MAKEINTRESOURCEA(240), 129), expected);
 }
 
 TEST_F(ProgramModule, IconHas32And16PixelImagesOf16Colours)
