@@ -16,16 +16,19 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The MFC-shaped layer over plain Win32.
 add_library(tandrel_framework STATIC
+  framework/AsyncSocket.cpp
   framework/CmdTarget.cpp
   framework/ComboBox.cpp
   framework/DataExchange.cpp
   framework/Dialog.cpp
   framework/IPAddressCtrl.cpp
+  framework/ImageList.cpp
   framework/ListBox.cpp
   framework/MessageBox.cpp
   framework/PaintDC.cpp
   framework/ResourceString.cpp
   framework/Sockets.cpp
+  framework/TreeCtrl.cpp
   framework/WinApp.cpp
   framework/Wnd.cpp
 )
@@ -38,6 +41,10 @@ add_library(tandrel_product STATIC
   apply/ApplyToConnector.cpp
   apply/ControlProgram.cpp
   apply/RunCommand.cpp
+  discovery/DeviceTreeCtrl.cpp
+  discovery/DiscoverySocket.cpp
+  discovery/EndpointSet.cpp
+  discovery/idfinddlg.cpp
   editdlg/DeviceWebPage.cpp
   editdlg/cDlgEditRec.cpp
   mapping/ConnectorStore.cpp
@@ -58,7 +65,18 @@ add_custom_command(
           ${PROJECT_SOURCE_DIR}/res/images/tandrel-16.txt
   DEPENDS ${IMAGE_TOOL} res/images/tandrel-32.txt res/images/tandrel-16.txt
   COMMENT "Drawing icon 128")
-add_custom_target(tandrel_images DEPENDS ${RES_OUT}/tandrel.ico)
+set(STATE_IMAGE_CELLS
+  res/images/state-0-ok.txt res/images/state-1-list.txt
+  res/images/state-2-wired.txt res/images/state-3-wired-failed.txt
+  res/images/state-4-wireless.txt res/images/state-5-wireless-failed.txt
+  res/images/state-6-blank.txt res/images/state-7-blank.txt)
+list(TRANSFORM STATE_IMAGE_CELLS PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE STATE_IMAGE_PATHS)
+add_custom_command(
+  OUTPUT ${RES_OUT}/stateimages.bmp
+  COMMAND ${Python3_EXECUTABLE} ${IMAGE_TOOL} bmp ${RES_OUT}/stateimages.bmp ${STATE_IMAGE_PATHS}
+  DEPENDS ${IMAGE_TOOL} ${STATE_IMAGE_CELLS}
+  COMMENT "Drawing bitmap 131")
+add_custom_target(tandrel_images DEPENDS ${RES_OUT}/tandrel.ico ${RES_OUT}/stateimages.bmp)
 
 # WinMain is an object of its own: from a static library the linker would not
 # pull it in, since only the C runtime's startup code refers to it.
@@ -68,7 +86,7 @@ target_link_libraries(tandrel_entry PRIVATE tandrel_framework)
 add_executable(Tandrel WIN32 app/Tandrel.cpp res/Tandrel.rc $<TARGET_OBJECTS:tandrel_entry>)
 target_include_directories(Tandrel PRIVATE ${RES_OUT} ${PROJECT_SOURCE_DIR}/res)
 set_source_files_properties(res/Tandrel.rc PROPERTIES
-  OBJECT_DEPENDS "${RES_OUT}/tandrel.ico;${PROJECT_SOURCE_DIR}/res/Tandrel.manifest;${PROJECT_SOURCE_DIR}/res/resource.h")
+  OBJECT_DEPENDS "${RES_OUT}/tandrel.ico;${RES_OUT}/stateimages.bmp;${PROJECT_SOURCE_DIR}/res/Tandrel.manifest;${PROJECT_SOURCE_DIR}/res/resource.h")
 add_dependencies(Tandrel tandrel_images)
 target_link_libraries(Tandrel PRIVATE tandrel_product)
 

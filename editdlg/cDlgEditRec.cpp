@@ -1,6 +1,7 @@
 #include "editdlg/cDlgEditRec.h"
 
 #include "editdlg/DeviceWebPage.h"
+#include "discovery/idfinddlg.h"
 #include "editdlg/EditConversions.h"
 #include "mapping/FormatText.h"
 #include "portlist/TandrelDlg.h"
@@ -13,6 +14,7 @@ const int kHighestOfferedComPort = 90;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDlgEditRec, CDialog)
+    ON_BN_CLICKED(IDC_FIND, OnFind)
     ON_BN_CLICKED(IDC_CONFIGURE, OnConfigure)
 END_MESSAGE_MAP()
 
@@ -114,4 +116,16 @@ void CDlgEditRec::OnConfigure()
         return;
     }
     OpenDeviceWebPage(dw);
+}
+
+void CDlgEditRec::OnFind()
+{
+    CIdFindDlg dlg(this);
+    if (dlg.DoModal() == IDOK && dlg.m_foundIp != 0) {
+        m_ip = dlg.m_foundIp;
+        m_ipAddress.SetAddress(m_ip);
+        return;
+    }
+    // Cancelled, or a device without an address: the typed address stays.
+    AfxMessageBox("IP not set", MB_OK);
 }

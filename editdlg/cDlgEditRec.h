@@ -32,6 +32,9 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 
+    // Called for the Find button: searches the network for a device and
+    // takes its address.
+    void OnFind();
     // Called for the Configure button: opens the entered device's web page.
     void OnConfigure();
 

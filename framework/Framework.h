@@ -1,6 +1,7 @@
 // Everything an application of the framework includes.
 #pragma once
 
+#include "framework/AsyncSocket.h"
 #include "framework/Button.h"
 #include "framework/CmdTarget.h"
 #include "framework/ComboBox.h"
@@ -8,6 +9,7 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/IPAddressCtrl.h"
+#include "framework/ImageList.h"
 #include "framework/ListBox.h"
 #include "framework/Menu.h"
 #include "framework/MessageBox.h"
@@ -16,5 +18,6 @@
 #include "framework/ResourceString.h"
 #include "framework/Sockets.h"
 #include "framework/Static.h"
+#include "framework/TreeCtrl.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"

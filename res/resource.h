@@ -8,6 +8,8 @@
 #define IDP_SOCKETS_INIT_FAILED     103
 #define IDR_MAINFRAME               128
 #define IDD_EDIT_MAPPING            129
+#define IDD_FIND_DEVICE             130
+#define IDB_STATE_IMAGES            131
 
 // Controls of the port list window.
 #define IDC_PORT_LIST               1000
@@ -25,6 +27,10 @@
 #define IDC_COM_LABEL               1009
 #define IDC_CONFIGURE               1011
 #define IDC_PROTOCOL                1014
+
+// Controls of the device finder.
+#define IDC_SEARCH_AGAIN            1012
+#define IDC_DEVICE_TREE             1013
 
 // System menu command of the about box (the low four bits are the system's).
 #define IDM_ABOUTBOX                0x0010

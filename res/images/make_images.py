@@ -11,8 +11,8 @@ line is one row of pixels, top row first, one character per pixel:
     . transparent (icons only)
 
 Usage:
-    make_images.py ico OUT.ico PICTURE.txt [PICTURE.txt ...]
-    make_images.py bmp OUT.bmp PICTURE.txt
+    make_images.py ico OUT.ico PICTURE.txt [PICTURE.txt ...]   one image per picture
+    make_images.py bmp OUT.bmp PICTURE.txt [PICTURE.txt ...]   pictures side by side
 """
 import struct
 import sys
@@ -109,12 +109,20 @@ def bitmap(rows):
     return file_header + header + pixels
 
 
+def side_by_side(pictures):
+    """One picture of several of the same height, left to right."""
+    height = len(pictures[0])
+    if any(len(picture) != height for picture in pictures):
+        sys.exit("pictures placed side by side must have the same height")
+    return ["".join(picture[row] for picture in pictures) for row in range(height)]
+
+
 def main(argv):
-    if len(argv) < 4 or argv[1] not in ("ico", "bmp") or (argv[1] == "bmp" and len(argv) != 4):
+    if len(argv) < 4 or argv[1] not in ("ico", "bmp"):
         sys.exit(__doc__)
     kind, out_path, sources = argv[1], argv[2], argv[3:]
     pictures = [read_picture(path) for path in sources]
-    data = icon(pictures) if kind == "ico" else bitmap(pictures[0])
+    data = icon(pictures) if kind == "ico" else bitmap(side_by_side(pictures))
     with open(out_path, "wb") as f:
         f.write(data)
 

@@ -1,5 +1,7 @@
 #include "tests/support/Driver.h"
 
+#include <commctrl.h>
+
 #include <stdexcept>
 
 namespace {
@@ -308,4 +310,109 @@ void TypeChord(HWND window, std::initializer_list<WORD> keys)
         inputs.push_back(input);
     }
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+namespace {
+
+// Memory in another process, freed with the object.
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, size_t size) : m_process(process)
+    {
+        m_address = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (m_address == nullptr) throw std::runtime_error("cannot place a buffer in the program");
+    }
+    ~RemoteMemory() { ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE); }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    void Write(const void* data, size_t size) { ::WriteProcessMemory(m_process, m_address, data, size, nullptr); }
+    void Read(void* data, size_t size) const { ::ReadProcessMemory(m_process, m_address, data, size, nullptr); }
+    void* Address() const { return m_address; }
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+class RemoteTreeReader {
+public:
+    explicit RemoteTreeReader(HWND tree) : m_tree(tree), m_process(OpenOwner(tree)),
+        m_item(m_process, sizeof(TVITEMW)), m_text(m_process, kTextRoom * sizeof(wchar_t))
+    {
+    }
+    ~RemoteTreeReader() { ::CloseHandle(m_process); }
+
+    std::vector<TreeNode> Items(HTREEITEM first)
+    {
+        std::vector<TreeNode> nodes;
+        for (HTREEITEM item = first; item != nullptr; item = Next(TVGN_NEXT, item)) {
+            TreeNode node = Read(item);
+            node.children = Items(Next(TVGN_CHILD, item));
+            nodes.push_back(node);
+        }
+        return nodes;
+    }
+
+    HTREEITEM Next(UINT relation, HTREEITEM item) const
+    {
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessageW(m_tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    }
+
+private:
+    static const int kTextRoom = 512;
+
+    static HANDLE OpenOwner(HWND window)
+    {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(window, &processId);
+        HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        if (process == nullptr) throw std::runtime_error("cannot open the program's process");
+        return process;
+    }
+
+    TreeNode Read(HTREEITEM handle)
+    {
+        TVITEMW item = {};
+        item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_STATE;
+        item.hItem = handle;
+        item.stateMask = TVIS_STATEIMAGEMASK | TVIS_SELECTED;
+        item.pszText = static_cast<wchar_t*>(m_text.Address());
+        item.cchTextMax = kTextRoom;
+        m_item.Write(&item, sizeof(item));
+        ::SendMessageW(m_tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(m_item.Address()));
+        m_item.Read(&item, sizeof(item));
+        std::wstring text(kTextRoom, L'\0');
+        m_text.Read(&text[0], kTextRoom * sizeof(wchar_t));
+        text.resize(text.find(L'\0'));
+
+        TreeNode node;
+        node.handle = handle;
+        node.text = Narrow(text);
+        node.stateImage = static_cast<int>((item.state & TVIS_STATEIMAGEMASK) >> 12);
+        node.selected = (item.state & TVIS_SELECTED) != 0;
+        return node;
+    }
+
+    HWND m_tree;
+    HANDLE m_process;
+    RemoteMemory m_item;
+    RemoteMemory m_text;
+};
+
+}  // namespace
+
+std::vector<TreeNode> ReadTree(HWND tree)
+{
+    WaitUntilResponsive(tree);
+    RemoteTreeReader reader(tree);
+    return reader.Items(reader.Next(TVGN_ROOT, nullptr));
+}
+
+void SelectTreeItem(HWND tree, HTREEITEM item)
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_NORMAL,
+                          kUiTimeoutMs, &result);
 }

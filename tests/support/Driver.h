@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -62,6 +64,23 @@ bool IsControlVisible(HWND dialog, int id);
 // The texts of a dialog's static text controls, in child order (a message
 // box's question is among them); pictures are left out.
 std::vector<std::string> StaticTexts(HWND dialog);
+
+// A tree view's items as the user sees them.
+struct TreeNode {
+    HTREEITEM handle;
+    std::string text;
+    int stateImage;  // the state image index (bits 12 to 15 of the state)
+    bool selected;
+    std::vector<TreeNode> children;
+};
+
+// Reads the whole tree of a tree view of another process. Its item messages
+// carry pointers, which do not cross processes: the buffers are placed in
+// the target process.
+std::vector<TreeNode> ReadTree(HWND tree);
+
+// Makes hItem the selected item, as a click on it would.
+void SelectTreeItem(HWND tree, HTREEITEM item);
 
 // Waits until the window's thread handles messages again (after a modal
 // loop ends the thread may stay busy for a while).

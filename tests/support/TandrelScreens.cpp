@@ -81,6 +81,13 @@ void EditScreen::ClearAddress()
     ::SendMessageW(::GetDlgItem(m_dialog, ids::kDeviceIp), IPM_CLEARADDRESS, 0, 0);
 }
 
+std::vector<std::string> FinderScreen::TopLabels() const
+{
+    std::vector<std::string> labels;
+    for (const TreeNode& node : Tree()) labels.push_back(node.text);
+    return labels;
+}
+
 PortListScreen::PortListScreen() : m_window(m_program.WaitForMainWindow()) {}
 
 std::vector<std::string> PortListScreen::Rows() const
@@ -110,6 +117,8 @@ MessageBoxScreen PortListScreen::WaitForMessageBox()
 {
     return MessageBoxScreen(m_program.WaitForDialog("Tandrel"));
 }
+
+FinderScreen PortListScreen::WaitForFinder() { return FinderScreen(m_program.WaitForDialog("Find Corvanes")); }
 
 bool PortListScreen::HasMessageBox() const { return m_program.FindDialog("Tandrel") != nullptr; }
 

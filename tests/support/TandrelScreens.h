@@ -16,6 +16,7 @@ const int kPortList = 1000, kNew = 1001, kEdit = 1002, kDelete = 1003, kConfigur
           kApply = 1017;
 const int kDeviceIp = 1005, kFind = 1006, kDevicePort = 1007, kComList = 1008, kComLabel = 1009,
           kConfigure = 1011, kProtocol = 1014;
+const int kSearchAgain = 1012, kDeviceTree = 1013;
 }  // namespace ids
 
 // A message box of the program: its text, and the answer.
@@ -64,6 +65,24 @@ private:
     HWND m_dialog;
 };
 
+// The device finder ("Find Corvanes").
+class FinderScreen {
+public:
+    explicit FinderScreen(HWND dialog) : m_dialog(dialog) {}
+
+    std::vector<TreeNode> Tree() const { return ReadTree(::GetDlgItem(m_dialog, ids::kDeviceTree)); }
+    // The top-level labels, in display order.
+    std::vector<std::string> TopLabels() const;
+    bool SearchAgainEnabled() const { return IsControlEnabled(m_dialog, ids::kSearchAgain); }
+    void Select(HTREEITEM item) { SelectTreeItem(::GetDlgItem(m_dialog, ids::kDeviceTree), item); }
+    void Click(int id) { ClickButton(m_dialog, id); }
+    void Press(int id) { PressButton(m_dialog, id); }
+    HWND Handle() const { return m_dialog; }
+
+private:
+    HWND m_dialog;
+};
+
 // A running Tandrel.exe and its port list window.
 class PortListScreen {
 public:
@@ -83,6 +102,7 @@ public:
 
     EditScreen WaitForEditDialog();
     MessageBoxScreen WaitForMessageBox();
+    FinderScreen WaitForFinder();
     bool HasMessageBox() const;
     // Waits until no dialog but the port list is open and it answers again.
     void WaitUntilOnlyWindow();

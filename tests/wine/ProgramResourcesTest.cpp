@@ -2,7 +2,11 @@
 // manifest, read from the executable without running it.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 
+#include <commctrl.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -114,6 +118,25 @@ TEST(ProgramResources, EditDialogTemplate)
     });
 }
 
+TEST(ProgramResources, FinderTemplate)
+{
+    const DialogTemplate dialog = LoadDialogTemplate(kExe, 130);
+    EXPECT_EQ(dialog.caption, "Find Corvanes");
+    EXPECT_EQ(dialog.cx, 325);
+    EXPECT_EQ(dialog.cy, 140);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
+    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    ExpectControls(dialog, {
+        {IDOK, "Button", "OK", 136, 119, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+        {IDCANCEL, "Button", "Cancel", 268, 119, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+        {-1, "Static", "Select an ELRX", 19, 18, 54, 8, kChild | WS_GROUP | SS_LEFT},
+        {1012, "Button", "Search Again", 21, 50, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+        {1013, "SysTreeView32", "", 81, 8, 237, 105,
+         kChild | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
+    });
+}
+
 class ProgramModule : public ::testing::Test {
 protected:
     void SetUp() override
@@ -167,6 +190,41 @@ TEST_F(ProgramModule, IconHas32And16PixelImagesOf16Colours)
         sizes.push_back({entry[0], entry[1]});
     }
     EXPECT_EQ(sizes, (std::vector<std::pair<int, int>>{{32, 32}, {16, 16}}));
+}
+
+// The finder's state images: eight 16 x 16 cells of the standard palette,
+// on green where a check passed, on red where it failed, the last two white.
+TEST_F(ProgramModule, StateImageStrip)
+{
+    const std::string bitmap = Resource(MAKEINTRESOURCEA(2), 131);  // RT_BITMAP
+    ASSERT_GE(bitmap.size(), sizeof(BITMAPINFOHEADER) + 16 * 4 + 64 * 16);
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, bitmap.data(), sizeof(header));
+    EXPECT_EQ(header.biWidth, 128);
+    EXPECT_EQ(header.biHeight, 16);
+    EXPECT_EQ(header.biBitCount, 4);
+    const auto* palette = reinterpret_cast<const RGBQUAD*>(bitmap.data() + header.biSize);
+    const auto* pixels = reinterpret_cast<const unsigned char*>(bitmap.data() + header.biSize + 16 * 4);
+
+    // The colour of pixel (x, y), y counted from the top.
+    auto colour = [&](int x, int y) {
+        const unsigned char packed = pixels[(15 - y) * 64 + x / 2];
+        const RGBQUAD& entry = palette[(x % 2) ? (packed & 0x0F) : (packed >> 4)];
+        return RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+    };
+    const COLORREF green = RGB(0, 128, 0), red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+    const COLORREF backgrounds[] = {green, green, green, red, green, red, white, white};
+    for (int cell = 0; cell < 8; ++cell) {
+        EXPECT_EQ(colour(cell * 16, 15), backgrounds[cell]) << "cell " << cell;
+    }
+    int nonWhite = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            ASSERT_NE(colour(x, y), RGB(16, 0, 0)) << "no pixel may be transparent";
+            if (x >= 96 && colour(x, y) != white) ++nonWhite;
+        }
+    }
+    EXPECT_EQ(nonWhite, 0) << "cells 6 and 7 are plain white";
 }
 
 TEST_F(ProgramModule, ManifestAsksForAdministratorRights)
