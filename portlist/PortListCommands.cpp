@@ -25,22 +25,19 @@ void CTandrelDlg::OnNew()
 void CTandrelDlg::OnEdit()
 {
     if (!HasSelection()) return;
-    int com_port = 0, mode = 0;
-    DWORD ipa = 0;
-    WORD net_port = 0;
-    ParseRow(-1, com_port, ipa, net_port, mode);
+    const PortRecord record = RowRecord(-1);
 
     CDlgEditRec dlg(this);
-    dlg.m_ip = ipa;
-    dlg.m_port = net_port;
-    dlg.m_comNumber = com_port;
-    dlg.m_protocolIndex = ProtocolItemOfKind(mode);
-    if (dlg.m_protocolIndex == kNoProtocolItem) dlg.m_unlistedProtocol = ProtocolLabel(mode);
+    dlg.m_ip = record.ipa;
+    dlg.m_port = record.net_port;
+    dlg.m_comNumber = record.com_port;
+    dlg.m_protocolIndex = ProtocolItemOfKind(record.mode);
+    if (dlg.m_protocolIndex == kNoProtocolItem) dlg.m_unlistedProtocol = ProtocolLabel(record.mode);
     if (dlg.DoModal() != IDOK) return;
 
     // A kind the list has no item for stays as it was unless an item was chosen.
     const std::string row = FormatRow(dlg.m_comNumber, dlg.m_ip, dlg.m_port,
-                                      KindOfProtocolItem(dlg.m_protocolIndex, mode));
+                                      KindOfProtocolItem(dlg.m_protocolIndex, record.mode));
     m_list.DeleteString(static_cast<UINT>(m_list.GetCurSel()));
     AddRowAndSelect(row);
     SetModified(true);
@@ -49,11 +46,7 @@ void CTandrelDlg::OnEdit()
 void CTandrelDlg::OnDelete()
 {
     if (!HasSelection()) return;
-    int com_port = 0, mode = 0;
-    DWORD ipa = 0;
-    WORD net_port = 0;
-    ParseRow(-1, com_port, ipa, net_port, mode);
-
+    const int com_port = RowRecord(-1).com_port;
     if (AfxMessageBox(FormatText("Delete COM%d?", com_port).c_str(), MB_YESNO) != IDYES) return;
     m_list.DeleteString(static_cast<UINT>(m_list.GetCurSel()));
     OnListSelChange();
@@ -63,10 +56,7 @@ void CTandrelDlg::OnDelete()
 void CTandrelDlg::OnConfigureDevice()
 {
     if (!HasSelection()) return;
-    int com_port = 0, mode = 0;
-    DWORD ipa = 0;
-    WORD net_port = 0;
-    ParseRow(-1, com_port, ipa, net_port, mode);
+    const DWORD ipa = RowRecord(-1).ipa;
     if (ipa != 0) OpenDeviceWebPage(ipa);
 }
 
@@ -102,10 +92,7 @@ std::array<BYTE, 256> CTandrelDlg::ComNumbersNotOffered() const
     std::array<BYTE, 256> notOffered;
     std::copy(m_comInUse, m_comInUse + 256, notOffered.begin());
     for (int i = 0; i < m_list.GetCount(); ++i) {
-        int com_port = 0, mode = 0;
-        DWORD ipa = 0;
-        WORD net_port = 0;
-        ParseRow(i, com_port, ipa, net_port, mode);
+        const int com_port = RowRecord(i).com_port;
         if (com_port > 0 && com_port < 256) notOffered[static_cast<size_t>(com_port)] = 1;
     }
     return notOffered;

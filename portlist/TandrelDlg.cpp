@@ -142,6 +142,20 @@ void CTandrelDlg::ParseRow(int index, int& com_port, DWORD& ipa, WORD& net_port,
     mode = record.mode;
 }
 
+PortRecord CTandrelDlg::RowRecord(int index) const
+{
+    int com_port = 0, mode = 0;
+    DWORD ipa = 0;
+    WORD net_port = 0;
+    ParseRow(index, com_port, ipa, net_port, mode);
+    PortRecord record;
+    record.com_port = com_port;
+    record.ipa = ipa;
+    record.net_port = net_port;
+    record.mode = static_cast<ProtocolKind>(mode);
+    return record;
+}
+
 bool CTandrelDlg::WriteMapping(int com_port, DWORD ipa, WORD net_port, int mode)
 {
     PortRecord record;

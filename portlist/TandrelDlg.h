@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/Framework.h"
+#include "mapping/PortRecord.h"
 
 // What an apply sequence achieved.
 enum class ApplyOutcome {
@@ -22,6 +23,8 @@ public:
     // Reads the row at index (-1: the selected row, which must exist) back
     // into the four values of its mapping.
     void ParseRow(int index, int& com_port, DWORD& ipa, WORD& net_port, int& mode) const;
+    // The same as one record.
+    PortRecord RowRecord(int index) const;
 
     // Writes one mapping to the connector configuration as sub-key
     // "QVCOM<n>" and marks its COM number in use, whether or not the writes

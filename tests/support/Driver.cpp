@@ -33,6 +33,23 @@ BOOL CALLBACK CollectWindowOfProcess(HWND hWnd, LPARAM lParam)
 
 bool IsDialog(HWND hWnd) { return ClassNameOf(hWnd) == "#32770"; }
 
+// The texts of a list or combo box's items, through its count, length and
+// text messages (wide: the ANSI ones lose text across processes).
+std::vector<std::string> ItemTexts(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage)
+{
+    std::vector<std::string> items;
+    const LRESULT count = ::SendMessageW(control, countMessage, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(control, lengthMessage, static_cast<WPARAM>(i), 0);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT copied = ::SendMessageW(control, textMessage, static_cast<WPARAM>(i),
+                                              reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+
 }  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
@@ -145,17 +162,7 @@ std::string WindowText(HWND hWnd)
 
 std::vector<std::string> ComboItems(HWND combo)
 {
-    std::vector<std::string> items;
-    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT copied = ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                                              reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-        items.push_back(Narrow(text));
-    }
-    return items;
+    return ItemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int ComboSelection(HWND combo) { return static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
@@ -180,17 +187,7 @@ std::string ClassNameOf(HWND hWnd)
 
 std::vector<std::string> ListRows(HWND list)
 {
-    std::vector<std::string> rows;
-    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT copied = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                                              reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-        rows.push_back(Narrow(text));
-    }
-    return rows;
+    return ItemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 int ListSelection(HWND list) { return static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0)); }

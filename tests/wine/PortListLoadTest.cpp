@@ -7,6 +7,7 @@
 
 #include "portlist/TandrelDlg.h"
 #include "tests/support/Registry.h"
+#include "tests/wine/StandInFixture.h"
 
 namespace {
 
@@ -49,18 +50,6 @@ protected:
         return result;
     }
 };
-
-std::set<int> ExistingComPorts()
-{
-    std::set<int> ports;
-    for (int n = 1; n <= 90; ++n) {
-        char target[256];
-        if (::QueryDosDeviceA(("COM" + std::to_string(n)).c_str(), target, sizeof(target))) {
-            ports.insert(n);
-        }
-    }
-    return ports;
-}
 
 TEST(PortListLoad, MarksExistingPortsAndEveryMappingRead)
 {

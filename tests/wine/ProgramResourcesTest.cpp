@@ -46,16 +46,24 @@ void ExpectControls(const DialogTemplate& dialog, const std::vector<ExpectedCont
     }
 }
 
+// Caption, size in dialog units, "MS Sans Serif" 8, styles.
+void ExpectFrame(const DialogTemplate& dialog, const char* caption, short cx, short cy, DWORD style, DWORD exStyle)
+{
+    EXPECT_EQ(dialog.caption, caption);
+    EXPECT_EQ(dialog.cx, cx);
+    EXPECT_EQ(dialog.cy, cy);
+    EXPECT_EQ(dialog.pointSize, 8);
+    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
+    EXPECT_EQ(dialog.style, DS_SETFONT | style);
+    EXPECT_EQ(dialog.exStyle, exStyle);
+}
+
+const DWORD kModalFrame = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
 TEST(ProgramResources, PortListWindowTemplate)
 {
     const DialogTemplate dialog = LoadDialogTemplate(kExe, 102);
-    EXPECT_EQ(dialog.caption, "Tandrel");
-    EXPECT_EQ(dialog.cx, 320);
-    EXPECT_EQ(dialog.cy, 164);
-    EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(dialog.exStyle, DWORD(WS_EX_APPWINDOW));
+    ExpectFrame(dialog, "Tandrel", 320, 164, kModalFrame | WS_VISIBLE, WS_EX_APPWINDOW);
 
     const DWORD button = kChild | WS_TABSTOP | BS_PUSHBUTTON;
     ExpectControls(dialog, {
@@ -75,13 +83,7 @@ TEST(ProgramResources, PortListWindowTemplate)
 TEST(ProgramResources, AboutBoxTemplate)
 {
     const DialogTemplate dialog = LoadDialogTemplate(kExe, 100);
-    EXPECT_EQ(dialog.caption, "About Tandrel");
-    EXPECT_EQ(dialog.cx, 235);
-    EXPECT_EQ(dialog.cy, 55);
-    EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(dialog.exStyle, 0u);
+    ExpectFrame(dialog, "About Tandrel", 235, 55, kModalFrame, 0);
     ExpectControls(dialog, {
         {-1, "Static", "#128", 11, 17, 20, 20, kChild | SS_ICON},
         {-1, "Static", "Tandrel Version 1.0", 40, 10, 119, 8, kChild | SS_LEFT | SS_NOPREFIX},
@@ -92,13 +94,7 @@ TEST(ProgramResources, AboutBoxTemplate)
 TEST(ProgramResources, EditDialogTemplate)
 {
     const DialogTemplate dialog = LoadDialogTemplate(kExe, 129);
-    EXPECT_EQ(dialog.caption, "Dialog");
-    EXPECT_EQ(dialog.cx, 293);
-    EXPECT_EQ(dialog.cy, 74);
-    EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(dialog.exStyle, 0u);
+    ExpectFrame(dialog, "Dialog", 293, 74, kModalFrame, 0);
 
     const DWORD button = kChild | WS_TABSTOP | BS_PUSHBUTTON;
     const DWORD label = kChild | WS_GROUP | SS_LEFT;  // the resource compiler's LTEXT
@@ -121,12 +117,7 @@ TEST(ProgramResources, EditDialogTemplate)
 TEST(ProgramResources, FinderTemplate)
 {
     const DialogTemplate dialog = LoadDialogTemplate(kExe, 130);
-    EXPECT_EQ(dialog.caption, "Find Corvanes");
-    EXPECT_EQ(dialog.cx, 325);
-    EXPECT_EQ(dialog.cy, 140);
-    EXPECT_EQ(dialog.pointSize, 8);
-    EXPECT_EQ(dialog.typeface, "MS Sans Serif");
-    EXPECT_EQ(dialog.style, DWORD(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    ExpectFrame(dialog, "Find Corvanes", 325, 140, kModalFrame, 0);
     ExpectControls(dialog, {
         {IDOK, "Button", "OK", 136, 119, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
         {IDCANCEL, "Button", "Cancel", 268, 119, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},

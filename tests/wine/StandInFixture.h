@@ -15,6 +15,17 @@
 #include "tests/support/Registry.h"
 #include "tests/support/StandIns.h"
 
+// The COM ports from COM1 to COM90 that the prefix reports, which New never offers.
+inline std::set<int> ExistingComPorts()
+{
+    std::set<int> ports;
+    for (int n = 1; n <= 90; ++n) {
+        char target[256];
+        if (::QueryDosDeviceA(("COM" + std::to_string(n)).c_str(), target, sizeof(target))) ports.insert(n);
+    }
+    return ports;
+}
+
 class StandInFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -44,19 +55,6 @@ protected:
         return verbs;
     }
     std::vector<std::string> Urls() const { return ReadLines(urlLog); }
-
-    // The COM ports the prefix reports, which New never offers.
-    static std::set<int> ExistingComPorts()
-    {
-        std::set<int> ports;
-        for (int n = 1; n <= 90; ++n) {
-            char target[256];
-            if (::QueryDosDeviceA(("COM" + std::to_string(n)).c_str(), target, sizeof(target))) {
-                ports.insert(n);
-            }
-        }
-        return ports;
-    }
 
     // "COM<n>" for every number from 1 to 90 that is neither existing nor in taken.
     static std::vector<std::string> OfferedComItems(const std::set<int>& taken)
