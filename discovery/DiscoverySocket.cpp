@@ -20,7 +20,7 @@ CDiscoverySocket::CDiscoverySocket(DiscoveryReplyOwner* owner, const char* inter
     const bool bound = Create(kDiscoveryPort, SOCK_DGRAM, FD_READ, interfaceAddress) ||
                        Create(kFallbackPort, SOCK_DGRAM, FD_READ, nullptr);
     if (!bound || !SetSockOpt(SO_BROADCAST, &broadcast, sizeof(broadcast), SOL_SOCKET)) {
-        GetLastError();
+        // The message names no error: the user's remedy is the same for all.
         AfxMessageBox("Unable to Bind socket, is Flashwick already open?", MB_OK);
     }
 }

@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     // field, tree view) must be registered before any dialog is created.
     INITCOMMONCONTROLSEX controls = {sizeof(controls),
                                      ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES |
-                                         ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
+                                         ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
 
     if (!app->InitInstance()) return app->ExitInstance();
