@@ -39,6 +39,16 @@ protected:
         window.WaitForMessageBox().Answer(IDYES);
         window.WaitUntilOnlyWindow();
     }
+
+    // Apply, which shows one message: checks its text and acknowledges it.
+    static void ApplyExpectingMessage(PortListScreen& window, const std::string& text)
+    {
+        window.Click(ids::kApply);
+        MessageBoxScreen message = window.WaitForMessageBox();
+        EXPECT_EQ(message.Text(), text);
+        message.Answer(IDOK);
+        window.WaitUntilOnlyWindow();  // and no second message
+    }
 };
 
 // Every sub-key goes, whatever its name; each distinct COM number is written
@@ -90,11 +100,7 @@ TEST_F(ApplySequence, MissingControlProgramTouchesNothing)
     SeedMapping("QVCOM3", UdpMapping("10.0.0.3", 3, 3));
     PortListScreen window;
     DeleteRow(window, 3);
-    window.Click(ids::kApply);
-    MessageBoxScreen message = window.WaitForMessageBox();
-    EXPECT_EQ(message.Text(), "Not properly installed can not stop service");
-    message.Answer(IDOK);
-    window.WaitUntilOnlyWindow();
+    ApplyExpectingMessage(window, "Not properly installed can not stop service");
 
     EXPECT_EQ(ConfigSubKeys(), std::vector<std::string>{"QVCOM3"});
     EXPECT_EQ(ReadSubKeyValues("QVCOM3"), UdpMapping("10.0.0.3", 3, 3));
@@ -118,11 +124,7 @@ TEST_F(ApplySequence, ControlProgramThatCannotBeStartedIsReportedOnce)
     SeedMapping("QVCOM4", UdpMapping("10.0.0.4", 4, 4));
     PortListScreen window;
     DeleteRow(window, 3);
-    window.Click(ids::kApply);
-    MessageBoxScreen message = window.WaitForMessageBox();
-    EXPECT_EQ(message.Text(), "The connector control program could not be started:\nC:\\nowhere\\control.exe");
-    message.Answer(IDOK);
-    window.WaitUntilOnlyWindow();  // no second message for "enable"
+    ApplyExpectingMessage(window, "The connector control program could not be started:\nC:\\nowhere\\control.exe");
 
     EXPECT_EQ(ConfigSubKeys(), std::vector<std::string>{"QVCOM4"});
     EXPECT_FALSE(window.Enabled(ids::kApply));
@@ -138,11 +140,7 @@ TEST_F(ApplySequence, UndeletableSubKeyIsSkippedAndReported)
     SeedMapping("QVCOM6", UdpMapping("10.0.0.6", 6, 6));
     PortListScreen window;
     DeleteRow(window, 4);
-    window.Click(ids::kApply);
-    MessageBoxScreen message = window.WaitForMessageBox();
-    EXPECT_EQ(message.Text(), "These entries of the connector configuration could not be removed:\nStuck");
-    message.Answer(IDOK);
-    window.WaitUntilOnlyWindow();
+    ApplyExpectingMessage(window, "These entries of the connector configuration could not be removed:\nStuck");
 
     EXPECT_EQ(SubKeySet(), (std::set<std::string>{"Stuck", "QVCOM3", "QVCOM6"}));
     EXPECT_EQ(ReadSubKeyValues("QVCOM3"), UdpMapping("10.0.0.3", 3, 3));
