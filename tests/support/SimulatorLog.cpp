@@ -29,16 +29,39 @@ bool HasMagic(const std::vector<std::uint8_t>& bytes, const char* magic, std::ui
 bool WireDatagram::IsDiscoveryQuery() const { return HasMagic(bytes, "QRYM", 82); }
 bool WireDatagram::IsKnownDevicesQuery() const { return HasMagic(bytes, "QRY2", 86); }
 
-std::vector<WireDatagram> ReceivedDatagrams()
+namespace {
+
+std::vector<std::string> LogLines()
 {
     char unixPath[MAX_PATH] = {};
     if (::GetEnvironmentVariableA("TANDREL_SIM_LOG", unixPath, MAX_PATH) == 0) {
         throw std::runtime_error("TANDREL_SIM_LOG is not set: run through tests/network/finder-network.sh");
     }
-    std::vector<WireDatagram> datagrams;
+    std::vector<std::string> lines;
     std::ifstream log(WindowsPathOf(unixPath));
     std::string line;
-    while (std::getline(log, line)) {
+    while (std::getline(log, line)) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+std::vector<SentReply> SentReplies()
+{
+    std::vector<SentReply> replies;
+    for (const std::string& line : LogLines()) {
+        std::istringstream fields(line);
+        SentReply reply;
+        std::string event;
+        if (fields >> reply.ms >> event >> reply.from && event == "sent") replies.push_back(reply);
+    }
+    return replies;
+}
+
+std::vector<WireDatagram> ReceivedDatagrams()
+{
+    std::vector<WireDatagram> datagrams;
+    for (const std::string& line : LogLines()) {
         std::istringstream fields(line);
         WireDatagram datagram;
         std::string event, from, on, hex;

@@ -17,6 +17,13 @@ struct WireDatagram {
     bool IsKnownDevicesQuery() const;
 };
 
-// The datagrams received so far, in log order (log path from the
-// TANDREL_SIM_LOG environment variable, a Unix path).
+// A reply the simulator sent.
+struct SentReply {
+    long long ms;
+    std::string from;  // the simulated interface's address
+};
+
+// The datagrams received, and the replies sent, so far, in log order (log
+// path from the TANDREL_SIM_LOG environment variable, a Unix path).
 std::vector<WireDatagram> ReceivedDatagrams();
+std::vector<SentReply> SentReplies();

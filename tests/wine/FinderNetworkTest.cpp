@@ -24,15 +24,23 @@ const std::vector<std::string> kUnitLabels = {
     "Dock gateway running :Gateway 1.0",
     "Misconfigured  at 10.0.2.42 running ",
     "Handheld DHCP'd at 10.0.2.50 running ",
+    "Weigh station  at 10.0.2.60 running :Scale 4",
     kLateUnitName + "  at 10.0.1.60 running :Late unit",
 };
-const std::vector<int> kUnitImages = {2, 1, 3, 4, 2};
-// The known-devices list once units A to D are heard: per unit in
-// descending key order, its interfaces; C's check failed (bit 7 flipped).
-const std::vector<std::uint8_t> kTailsOfAToD = {0x00, 0x30, 0x00, 0x31, 0x00, 0x50, 0x80, 0x40, 0x00, 0x20};
+const std::vector<int> kUnitImages = {2, 1, 3, 4, 2, 2};
+// The known-devices list once A to D and F are heard: per unit in descending
+// key order (B, F, D, C, A), its interfaces; C's check failed (bit 7 flipped).
+const std::vector<std::uint8_t> kTailsWithoutE = {0x00, 0x30, 0x00, 0x31, 0x00, 0x61, 0x00, 0x50,
+                                                  0x80, 0x40, 0x00, 0x20};
 // The same once E is heard too: its key sorts between C's and A's.
-const std::vector<std::uint8_t> kTailsOfAToE = {0x00, 0x30, 0x00, 0x31, 0x00, 0x50, 0x80, 0x40,
-                                                0x00, 0x60, 0x00, 0x20};
+const std::vector<std::uint8_t> kTailsOfAll = {0x00, 0x30, 0x00, 0x31, 0x00, 0x61, 0x00, 0x50,
+                                               0x80, 0x40, 0x00, 0x60, 0x00, 0x20};
+// Each simulated interface that answers properly, and its tail.
+const std::map<std::string, std::pair<std::uint8_t, std::uint8_t>> kTailOfInterface = {
+    {"10.0.1.20", {0x00, 0x20}}, {"10.0.1.30", {0x00, 0x30}}, {"10.0.2.31", {0x00, 0x31}},
+    {"10.0.2.40", {0x80, 0x40}}, {"10.0.2.50", {0x00, 0x50}}, {"10.0.2.60", {0x00, 0x61}},
+    {"10.0.1.60", {0x00, 0x60}},
+};
 
 const char* const kEndpoints[] = {"10.0.1.1", "10.0.2.1"};
 
@@ -77,11 +85,11 @@ TEST_F(FinderOnTwoLans, ShowsEveryUnitAndItsInterfaces)
     PortListScreen window;
     EditScreen edit(nullptr);
     FinderScreen finder = OpenFinder(window, edit);
-    ASSERT_TRUE(WaitForUnits(finder, 5)) << "units heard: " << finder.Tree().size();
+    ASSERT_TRUE(WaitForUnits(finder, 6)) << "units heard: " << finder.Tree().size();
     ::Sleep(1000);  // the malformed datagrams have long arrived too
 
     const std::vector<TreeNode> tree = finder.Tree();
-    ASSERT_EQ(tree.size(), 5u);
+    ASSERT_EQ(tree.size(), 6u);
     for (size_t i = 0; i < tree.size(); ++i) {
         EXPECT_EQ(tree[i].text, kUnitLabels[i]) << "unit " << i;
         EXPECT_EQ(tree[i].stateImage, kUnitImages[i]) << "unit " << i;
@@ -92,7 +100,7 @@ TEST_F(FinderOnTwoLans, ShowsEveryUnitAndItsInterfaces)
     EXPECT_EQ(tree[1].children[0].stateImage, 2);
     EXPECT_EQ(tree[1].children[1].text, "WiFi DHCP'd at 10.0.2.31");
     EXPECT_EQ(tree[1].children[1].stateImage, 4);
-    for (size_t i : {0u, 2u, 3u, 4u}) EXPECT_TRUE(tree[i].children.empty()) << "unit " << i;
+    for (size_t i : {0u, 2u, 3u, 4u, 5u}) EXPECT_TRUE(tree[i].children.empty()) << "unit " << i;
     CloseFinderWith(finder, IDCANCEL);
     window.WaitForMessageBox().Answer(IDOK);  // "IP not set"
 }
@@ -145,6 +153,11 @@ TEST_F(FinderOnTwoLans, CancelKeepsTheTypedAddress)
     EXPECT_EQ(edit.AddressFields(), (std::vector<std::string>{"192", "168", "7", "7"}));
 }
 
+std::vector<std::uint8_t> Tails(const WireDatagram& query)
+{
+    return std::vector<std::uint8_t>(query.bytes.begin() + 5, query.bytes.end() - 5);
+}
+
 // The queries of one endpoint, as the devices' side of the wire saw them.
 std::vector<WireDatagram> QueriesFrom(const std::vector<WireDatagram>& datagrams, size_t from,
                                       const std::string& endpoint)
@@ -156,9 +169,40 @@ std::vector<WireDatagram> QueriesFrom(const std::vector<WireDatagram>& datagrams
     return queries;
 }
 
-std::vector<std::uint8_t> Tails(const WireDatagram& query)
+
+// When each interface first answered since log position `from` (a reply
+// sent before a tick has been merged by then: the finder handles socket
+// notifications before its timer's).
+std::map<std::string, long long> FirstAnswers(size_t from)
 {
-    return std::vector<std::uint8_t>(query.bytes.begin() + 5, query.bytes.end() - 5);
+    std::map<std::string, long long> first;
+    const std::vector<SentReply> replies = SentReplies();
+    for (size_t i = from; i < replies.size(); ++i) first.emplace(replies[i].from, replies[i].ms);
+    return first;
+}
+
+// Each tick's KnownDevicesQuery lists every interface that answered well
+// before it, and none that answered after it.
+void ExpectTicksListWhatWasHeard(const std::vector<WireDatagram>& queries, size_t firstAnswersFrom)
+{
+    const std::map<std::string, long long> answered = FirstAnswers(firstAnswersFrom);
+    for (const WireDatagram& query : queries) {
+        if (!query.IsKnownDevicesQuery()) continue;
+        const std::vector<std::uint8_t> tails = Tails(query);
+        for (const auto& entry : kTailOfInterface) {
+            bool listed = false;
+            for (size_t i = 0; i + 1 < tails.size(); i += 2) {
+                listed = listed || (tails[i] == entry.second.first && tails[i + 1] == entry.second.second);
+            }
+            const auto when = answered.find(entry.first);
+            if (when != answered.end() && when->second < query.ms - 100) {
+                EXPECT_TRUE(listed) << entry.first << " answered before the tick at " << query.ms;
+            }
+            if (when == answered.end() || when->second > query.ms) {
+                EXPECT_FALSE(listed) << entry.first << " had not answered by the tick at " << query.ms;
+            }
+        }
+    }
 }
 
 // A search: n DiscoveryQuery datagrams at once, then a KnownDevicesQuery on
@@ -195,21 +239,24 @@ TEST_F(FinderOnTwoLans, QueriesOnTheWire)
     PortListScreen window;
     EditScreen edit(nullptr);
     const size_t before = ReceivedDatagrams().size();
+    const size_t sentBefore = SentReplies().size();
     FinderScreen finder = OpenFinder(window, edit);
     EXPECT_FALSE(finder.SearchAgainEnabled());
     ASSERT_TRUE(WaitFor([&] { return finder.SearchAgainEnabled(); }, 15000));
-    EXPECT_EQ(finder.Tree().size(), 4u) << "E answers only after the third tick";
     ::Sleep(1000);
     std::vector<WireDatagram> datagrams = ReceivedDatagrams();
     for (const char* endpoint : kEndpoints) {
-        ExpectSearch(QueriesFrom(datagrams, before, endpoint), 2, endpoint, {kTailsOfAToD});
+        const std::vector<WireDatagram> queries = QueriesFrom(datagrams, before, endpoint);
+        ExpectSearch(queries, 2, endpoint, {kTailsWithoutE, kTailsOfAll});
+        ExpectTicksListWhatWasHeard(queries, sentBefore);
     }
 
     // The late unit is still added once the search is over.
-    ASSERT_TRUE(WaitForUnits(finder, 5));
+    ASSERT_TRUE(WaitForUnits(finder, 6));
 
     // Search Again: the tree empties, one DiscoveryQuery per endpoint, three ticks.
     const size_t beforeAgain = ReceivedDatagrams().size();
+    const size_t sentBeforeAgain = SentReplies().size();
     finder.Press(ids::kSearchAgain);
     EXPECT_FALSE(finder.SearchAgainEnabled());
     EXPECT_LE(finder.Tree().size(), 1u) << "emptied at once; only A answers without delay";
@@ -218,7 +265,9 @@ TEST_F(FinderOnTwoLans, QueriesOnTheWire)
     datagrams = ReceivedDatagrams();
     // E's late answers to the first search's queries may be heard in this one.
     for (const char* endpoint : kEndpoints) {
-        ExpectSearch(QueriesFrom(datagrams, beforeAgain, endpoint), 1, endpoint, {kTailsOfAToD, kTailsOfAToE});
+        const std::vector<WireDatagram> queries = QueriesFrom(datagrams, beforeAgain, endpoint);
+        ExpectSearch(queries, 1, endpoint, {kTailsWithoutE, kTailsOfAll});
+        ExpectTicksListWhatWasHeard(queries, sentBeforeAgain);
     }
     const std::vector<TreeNode> tree = finder.Tree();
     ASSERT_FALSE(tree.empty());
