@@ -158,7 +158,10 @@ void Simulator::HandleDatagram(const std::uint8_t* datagram, std::size_t length,
         const LocalAddress* local = FindLocalAddress(locals, devices_[i].ip);
         if (local == nullptr || local->interfaceIndex != arrivalInterface) continue;
         if (!AnswersQuery(datagram, length, devices_[i].mac)) continue;
-        queue_.Schedule(now + devices_[i].delayMs, PendingReply{i, source, port});
+        // The clock reads whole milliseconds, rounded down: one more keeps a
+        // delayed reply from leaving before its full delay has passed.
+        const long long due = devices_[i].delayMs > 0 ? now + devices_[i].delayMs + 1 : now;
+        queue_.Schedule(due, PendingReply{i, source, port});
     }
     SendDueReplies();
 }
