@@ -195,7 +195,7 @@ void ExpectTicksListWhatWasHeard(const std::vector<WireDatagram>& queries, size_
                 listed = listed || (tails[i] == entry.second.first && tails[i + 1] == entry.second.second);
             }
             const auto when = answered.find(entry.first);
-            if (when != answered.end() && when->second < query.ms - 100) {
+            if (when != answered.end() && when->second < query.ms - 300) {
                 EXPECT_TRUE(listed) << entry.first << " answered before the tick at " << query.ms;
             }
             if (when == answered.end() || when->second > query.ms) {
@@ -220,15 +220,12 @@ void ExpectSearch(const std::vector<WireDatagram>& queries, size_t discoveryQuer
         EXPECT_EQ(queries[i].sourcePort, 20034);
         EXPECT_LT(queries[i].ms - start, 500) << "sent together";
     }
-    long long previous = start;
     for (size_t tick = 1; tick <= 3; ++tick) {
         const WireDatagram& query = queries[discoveryQueries + tick - 1];
         EXPECT_TRUE(query.IsKnownDevicesQuery()) << "tick " << tick;
         // A timer never fires early; a busy machine may make it late.
         EXPECT_GE(query.ms - start, 1500 * static_cast<long long>(tick) - 100) << "tick " << tick;
         EXPECT_LE(query.ms - start, 1500 * static_cast<long long>(tick) + 2500) << "tick " << tick;
-        EXPECT_GE(query.ms - previous, 1400) << "tick " << tick;
-        previous = query.ms;
     }
     EXPECT_NE(std::find(lastTails.begin(), lastTails.end(), Tails(queries.back())), lastTails.end())
         << "the third tick lists what was heard";
