@@ -4,14 +4,9 @@
 #include "discovery/idfinddlg.h"
 #include "editdlg/EditConversions.h"
 #include "mapping/FormatText.h"
+#include "mapping/PortRecord.h"
 #include "portlist/TandrelDlg.h"
 #include "res/resource.h"
-
-namespace {
-
-const int kHighestOfferedComPort = 90;
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CDlgEditRec, CDialog)
     ON_BN_CLICKED(IDC_FIND, OnFind)
@@ -92,11 +87,13 @@ bool CDlgEditRec::TakeChosenComNumber()
 {
     const int chosen = m_cbComPort.GetCurSel();
     if (chosen == CB_ERR) {
-        AfxMessageBox(m_cbComPort.GetCount() == 0
-                          ? "Every COM port from COM1 to COM90 is in use: there is none left "
-                            "for a new mapping."
-                          : "Choose a COM port from the list.",
-                      MB_OK);
+        const std::string text =
+            m_cbComPort.GetCount() == 0
+                ? FormatText("Every COM port from COM1 to COM%d is in use: there is none left "
+                             "for a new mapping.",
+                             kHighestOfferedComPort)
+                : std::string("Choose a COM port from the list.");
+        AfxMessageBox(text.c_str(), MB_OK);
         return false;
     }
     std::string item;

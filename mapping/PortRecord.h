@@ -38,6 +38,9 @@ inline int AddressByte(std::uint32_t ipa, int i)
     return static_cast<int>((ipa >> (24 - 8 * i)) & 0xFFu);
 }
 
+// COM1 up to this one are probed at start-up and offered for new mappings.
+const int kHighestOfferedComPort = 90;
+
 // The slot of a COM number in a 256-entry table: its low eight bits, so any
 // number, however large or negative, lands inside the table.
 inline unsigned ComTableIndex(std::int32_t com_port)

@@ -9,12 +9,6 @@
 #include "mapping/RowText.h"
 #include "res/resource.h"
 
-namespace {
-
-const int kHighestOfferedComPort = 90;
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CTandrelDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
@@ -133,9 +127,7 @@ HCURSOR CTandrelDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
 void CTandrelDlg::ParseRow(int index, int& com_port, DWORD& ipa, WORD& net_port, int& mode) const
 {
-    std::string row;
-    m_list.GetText(index == -1 ? m_list.GetCurSel() : index, row);
-    const PortRecord record = ParseRowText(row);
+    const PortRecord record = RowRecord(index);
     com_port = record.com_port;
     ipa = record.ipa;
     net_port = record.net_port;
@@ -144,16 +136,9 @@ void CTandrelDlg::ParseRow(int index, int& com_port, DWORD& ipa, WORD& net_port,
 
 PortRecord CTandrelDlg::RowRecord(int index) const
 {
-    int com_port = 0, mode = 0;
-    DWORD ipa = 0;
-    WORD net_port = 0;
-    ParseRow(index, com_port, ipa, net_port, mode);
-    PortRecord record;
-    record.com_port = com_port;
-    record.ipa = ipa;
-    record.net_port = net_port;
-    record.mode = static_cast<ProtocolKind>(mode);
-    return record;
+    std::string row;
+    m_list.GetText(index == -1 ? m_list.GetCurSel() : index, row);
+    return ParseRowText(row);
 }
 
 bool CTandrelDlg::WriteMapping(int com_port, DWORD ipa, WORD net_port, int mode)
